@@ -303,8 +303,7 @@ void deletePhoto(Collage& collage, int slot)
         collage.Dragging = 0;
         collage.SelIndex = front;
         collage.SelectionHidden = 0;
-    }
-    else {
+    } else {
         resetSelectionState(collage);
     }
     collage.SelBoxesDirty = 1;
@@ -317,7 +316,8 @@ int CloneSelectedPhoto(Collage& collage)
     if (!collage.isLive(source) || !collage.object(source).IsPhoto)
         throw DocumentError("No photo is selected.");
 
-    const int target = AddNewSelection(collage, 0, 0, collage.object(source).Width, collage.object(source).Height);
+    const int target =
+        AddNewSelection(collage, 0, 0, collage.object(source).Width, collage.object(source).Height);
     const ScreenObject& s = collage.object(source);
     ScreenObject& n = collage.object(target);
 
@@ -371,8 +371,7 @@ void MarkToRefreshAllOnScreenObjects(Collage& collage)
         if (r.Right < left || r.Left > right || r.Bottom < top || r.Top > bottom) {
             o.NeedsRefresh = 0;
             o.ScreenValid = 0;
-        }
-        else {
+        } else {
             o.NeedsRefresh = 1;
         }
     }

@@ -23,21 +23,21 @@ struct ScreenObject : SCREENOBJECT {
     SCREENOBJECT& record() { return *this; }
     const SCREENOBJECT& record() const { return *this; }
 
-    ImageStream DiskPhotoStream;     // the whole photo as decoded
-    ImageStream ScreenPhotoStream;   // the object at screen zoom
-    ImageStream DisplayPhotoStream;  // the screen image with its effects
-    ImageStream ResizedPhotoStream;  // the photo resampled to Width x Height
-    ImageStream MaskStream;          // the mask picture
-    ImageStream BlurStream;          // the blurred shadow or halo
-    ImageStream RotatedPhotoStream;  // the unrotated resized photo of a rotated photo
-    ImageStream PreviewStream;       // preview for the colour dialogs
-    ImageStream RotationMaskStream;  // where a rotated photo lies, at screen zoom
+    ImageStream DiskPhotoStream;    // the whole photo as decoded
+    ImageStream ScreenPhotoStream;  // the object at screen zoom
+    ImageStream DisplayPhotoStream; // the screen image with its effects
+    ImageStream ResizedPhotoStream; // the photo resampled to Width x Height
+    ImageStream MaskStream;         // the mask picture
+    ImageStream BlurStream;         // the blurred shadow or halo
+    ImageStream RotatedPhotoStream; // the unrotated resized photo of a rotated photo
+    ImageStream PreviewStream;      // preview for the colour dialogs
+    ImageStream RotationMaskStream; // where a rotated photo lies, at screen zoom
 
     // The nine streams, in a fixed order, for code that treats them alike.
     std::array<ImageStream*, 9> streams()
     {
-        return {&DiskPhotoStream, &ScreenPhotoStream, &DisplayPhotoStream, &ResizedPhotoStream, &MaskStream,
-                &BlurStream,      &RotatedPhotoStream, &PreviewStream,     &RotationMaskStream};
+        return {&DiskPhotoStream, &ScreenPhotoStream,  &DisplayPhotoStream, &ResizedPhotoStream, &MaskStream,
+                &BlurStream,      &RotatedPhotoStream, &PreviewStream,      &RotationMaskStream};
     }
 };
 

@@ -20,7 +20,7 @@
 namespace quiltara::document {
 
 using Flag = std::uint8_t;
-using Colour = std::uint32_t;  // 0x00BBGGRR
+using Colour = std::uint32_t; // 0x00BBGGRR
 using Reference = std::uint32_t;
 
 struct Rect32 {
@@ -197,7 +197,7 @@ struct CollageHeader {
     std::int32_t ZoomedWidth;
     std::int32_t ZoomedHeight;
     Flag SelBoxesDirty;
-    Flag MousePressed;  // set when the mouse is pressed on the canvas; never read
+    Flag MousePressed; // set when the mouse is pressed on the canvas; never read
     Flag SelectionHidden;
     Flag Dragging;
     Rect32 SelRect;

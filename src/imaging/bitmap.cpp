@@ -62,7 +62,8 @@ void Bitmap::resize(int width, int height, int bytesPerPixel)
         throw ImagingError("Unsupported pixel format: " + std::to_string(bytesPerPixel * 8) + " bits");
     const std::size_t bytes = bitmapBytes(width, height, bytesPerPixel);
     if (bytes == 0 && width != 0 && height != 0)
-        throw ImagingError("Bitmap size out of range: " + std::to_string(width) + " x " + std::to_string(height));
+        throw ImagingError("Bitmap size out of range: " + std::to_string(width) + " x " +
+                           std::to_string(height));
     if (bytes > m_capacity) {
         m_pixels = std::make_unique_for_overwrite<std::uint8_t[]>(bytes);
         m_capacity = bytes;

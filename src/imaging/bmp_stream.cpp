@@ -16,7 +16,8 @@ constexpr std::uint32_t kBiBitfields = 3;
 std::uint32_t readU32(std::span<const std::uint8_t> bytes, std::size_t offset)
 {
     return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
+           static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
 }
 
 std::uint16_t readU16(std::span<const std::uint8_t> bytes, std::size_t offset)
@@ -57,7 +58,7 @@ std::size_t writeHeaders(std::uint8_t* out, int width, int height, int bytesPerP
     writeU16(info + 14, static_cast<std::uint16_t>(bytesPerPixel * 8));
     writeU32(info + 16, kBiRgb);
     writeU32(info + 20, static_cast<std::uint32_t>(imageBytes));
-    writeU32(info + 24, 2835);  // 72 DPI
+    writeU32(info + 24, 2835); // 72 DPI
     writeU32(info + 28, 2835);
     return fileSize;
 }
@@ -66,7 +67,8 @@ std::size_t checkedFileSize(int width, int height, int bytesPerPixel)
 {
     const std::size_t bytes = bitmapBytes(width, height, bytesPerPixel);
     if (bytes == 0 && width != 0 && height != 0)
-        throw ImagingError("Bitmap size out of range: " + std::to_string(width) + " x " + std::to_string(height));
+        throw ImagingError("Bitmap size out of range: " + std::to_string(width) + " x " +
+                           std::to_string(height));
     return kFileHeaderSize + kInfoHeaderSize + bytes;
 }
 
@@ -76,7 +78,8 @@ PixelView viewOf(std::uint8_t* file, const BmpLayout& layout)
     std::uint8_t* pixels = file + layout.pixelOffset;
     if (layout.topDown)
         return {pixels, layout.width, layout.height, layout.bytesPerPixel, rowBytes};
-    return {pixels + rowBytes * (layout.height - 1), layout.width, layout.height, layout.bytesPerPixel, -rowBytes};
+    return {pixels + rowBytes * (layout.height - 1), layout.width, layout.height, layout.bytesPerPixel,
+            -rowBytes};
 }
 
 } // namespace
@@ -101,8 +104,7 @@ bool parseBmpLayout(std::span<const std::uint8_t> file, BmpLayout& layout)
         if (bitCount != 32 || file.size() < masks + 12 || readU32(file, masks) != 0x00FF0000 ||
             readU32(file, masks + 4) != 0x0000FF00 || readU32(file, masks + 8) != 0x000000FF)
             return false;
-    }
-    else if (compression != kBiRgb) {
+    } else if (compression != kBiRgb) {
         return false;
     }
     if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN)
@@ -120,8 +122,8 @@ std::vector<std::uint8_t> encodeBmp(const PixelView& pixels)
 {
     std::vector<std::uint8_t> file(checkedFileSize(pixels.width, pixels.height, pixels.bytesPerPixel));
     writeHeaders(file.data(), pixels.width, pixels.height, pixels.bytesPerPixel);
-    const BmpLayout layout{kFileHeaderSize + kInfoHeaderSize, pixels.width, pixels.height, pixels.bytesPerPixel,
-                           false};
+    const BmpLayout layout{kFileHeaderSize + kInfoHeaderSize, pixels.width, pixels.height,
+                           pixels.bytesPerPixel, false};
     if (!pixels.empty()) {
         const PixelView target = viewOf(file.data(), layout);
         copyPixels(pixels, target);

@@ -16,7 +16,7 @@ struct BmpLayout {
     int width = 0;
     int height = 0;
     int bytesPerPixel = 0;
-    bool topDown = false;  // a negative height in the file
+    bool topDown = false; // a negative height in the file
 };
 
 // Reads the headers of a BMP file holding 24-bit or 32-bit uncompressed

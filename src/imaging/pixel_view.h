@@ -12,11 +12,11 @@ namespace quiltara::imaging {
 // negative stride, as in a BMP file), so step by stride, never by
 // width * bytesPerPixel. Bytes run blue, green, red (, unused).
 struct PixelView {
-    std::uint8_t* data = nullptr;  // first byte of row 0 (the top row)
+    std::uint8_t* data = nullptr; // first byte of row 0 (the top row)
     int width = 0;
     int height = 0;
-    int bytesPerPixel = 4;      // 3 or 4
-    std::ptrdiff_t stride = 0;  // bytes from one row to the next
+    int bytesPerPixel = 4;     // 3 or 4
+    std::ptrdiff_t stride = 0; // bytes from one row to the next
 
     bool empty() const { return width <= 0 || height <= 0; }
 

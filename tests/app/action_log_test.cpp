@@ -47,8 +47,9 @@ class ActionLogFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("quiltara-log-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".log");
+        m_path =
+            std::filesystem::temp_directory_path() /
+            ("quiltara-log-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".log");
     }
     void TearDown() override
     {

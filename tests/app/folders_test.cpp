@@ -50,10 +50,9 @@ TEST_F(FreshHome, DocumentsFallBackToTheHomeFolderWithoutUserDirs)
 TEST_F(FreshHome, UserDirsFileNamesTheFolders)
 {
     fs::create_directories(m_home / ".config");
-    std::ofstream(m_home / ".config" / "user-dirs.dirs")
-        << "# written by the desktop\n"
-        << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"
-        << "XDG_PICTURES_DIR=\"/srv/pictures\"\n";
+    std::ofstream(m_home / ".config" / "user-dirs.dirs") << "# written by the desktop\n"
+                                                         << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"
+                                                         << "XDG_PICTURES_DIR=\"/srv/pictures\"\n";
     EXPECT_EQ(DocumentsFolder(), (m_home / "Dokumente").string());
     EXPECT_EQ(PicturesFolder(), "/srv/pictures");
 }

@@ -58,7 +58,7 @@ TEST(AddNewSelection, ANewRecordHasTheDefaults)
     Collage collage;
     const int slot = AddNewSelection(collage, 5, 6, 7, 8);
     const ScreenObject& o = collage.object(slot);
-    EXPECT_EQ(o.InUse, 0);  // live only once the caller has filled it
+    EXPECT_EQ(o.InUse, 0); // live only once the caller has filled it
     EXPECT_EQ(o.TransparentColor, 0xAAABCDEFu);
     EXPECT_EQ(o.AspectRatio, 1.0f);
     EXPECT_EQ(o.MaintainAspect, 1);
@@ -188,8 +188,7 @@ TEST(ObjectTable, ZOrdersStayAPermutationUnderRandomAddsAndDeletes)
     for (int step = 0; step < 2000; ++step) {
         if (collage.NumObjects == 0 || (rng() % 3 != 0 && collage.NumObjects < kMaxObjects)) {
             addPhoto(collage);
-        }
-        else {
+        } else {
             std::vector<int> live;
             for (int i = 0; i < collage.NumSlots; ++i)
                 if (collage.isLive(i))
@@ -217,7 +216,7 @@ TEST(AddNewSelection, AReusedSlotCarriesNothingOver)
     old.CustomMaskShape = 3;
     old.IncludeMatte = 1;
     old.TextBold = 1;
-    addPhoto(collage);  // keeps the range from shrinking to nothing
+    addPhoto(collage); // keeps the range from shrinking to nothing
     deletePhoto(collage, slot);
 
     EXPECT_EQ(AddNewSelection(collage, 0, 0, 20, 20), slot);
@@ -302,13 +301,13 @@ TEST(CloneSelectedPhoto, RefusesATextObject)
 TEST(MarkToRefreshAllOnScreenObjects, MarksOnlyObjectsInTheVisibleWindow)
 {
     Collage collage;
-    collage.View = {-100, -50, 400, 300};  // window (100, 50) .. (500, 350)
+    collage.View = {-100, -50, 400, 300}; // window (100, 50) .. (500, 350)
     struct Place {
         int left, top;
         bool visible;
     };
     // Objects are 20 x 20; edges that touch the window count as inside.
-    const Place places[] = {{0, 0, false},     {90, 40, true},   {80, 30, true},  {501, 60, false},
+    const Place places[] = {{0, 0, false},     {90, 40, true},   {80, 30, true},   {501, 60, false},
                             {200, 351, false}, {500, 350, true}, {79, 100, false}, {300, 29, false}};
     std::vector<int> slots;
     for (const Place& p : places) {

@@ -15,7 +15,7 @@ TEST(TextField, AThirtyCharacterNameFillsTheFieldWithoutATerminator)
     const std::string name(30, 'n');
     ASSERT_TRUE(storeText(header.CollageName, name));
     EXPECT_EQ(header.CollageName[29], 'n');
-    EXPECT_EQ(header.VersionText[0], 0);  // the next field is untouched
+    EXPECT_EQ(header.VersionText[0], 0); // the next field is untouched
     EXPECT_EQ(textOf(header.CollageName), name);
 }
 

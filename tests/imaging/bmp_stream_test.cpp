@@ -103,7 +103,7 @@ TEST(BmpStream, RefusesDamagedFilesAndStaysAsItWas)
     std::vector<std::vector<std::uint8_t>> bad;
     bad.push_back({});
     bad.push_back({'B', 'M'});
-    bad.emplace_back(good.begin(), good.end() - 1);  // one byte short
+    bad.emplace_back(good.begin(), good.end() - 1); // one byte short
     auto hugeWidth = good;
     hugeWidth[18] = hugeWidth[19] = hugeWidth[20] = 0xFF;
     hugeWidth[21] = 0x7F;

@@ -188,9 +188,9 @@ void CreateWorkspaceFolders()
 {
     const std::string documents = DocumentsFolder();
     if (!documents.empty())
-        ::mkdir(documents.c_str(), 0755);  // the documents folder itself may not exist yet
-    for (const std::string& folder :
-         {WorkspaceRoot(), CollagesFolder(), DataFolder(), TempDataFolder(), joinPath(TempDataFolder(), "Textures")})
+        ::mkdir(documents.c_str(), 0755); // the documents folder itself may not exist yet
+    for (const std::string& folder : {WorkspaceRoot(), CollagesFolder(), DataFolder(), TempDataFolder(),
+                                      joinPath(TempDataFolder(), "Textures")})
         ::mkdir(folder.c_str(), 0755);
 }
 

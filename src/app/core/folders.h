@@ -28,9 +28,9 @@ std::string PicturesFolder();
 // The workspace: "Quiltara Projects" in the documents folder, built afresh
 // on every call.
 std::string WorkspaceRoot();
-std::string CollagesFolder();   // WorkspaceRoot/Collages
-std::string DataFolder();       // WorkspaceRoot/data
-std::string TempDataFolder();   // WorkspaceRoot/data/temp
+std::string CollagesFolder(); // WorkspaceRoot/Collages
+std::string DataFolder();     // WorkspaceRoot/data
+std::string TempDataFolder(); // WorkspaceRoot/data/temp
 
 // Creates the workspace tree one level at a time: the root, Collages, data,
 // data/temp and data/temp/Textures. Existing folders and failures are
