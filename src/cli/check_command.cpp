@@ -35,7 +35,7 @@ int runCheck(const std::vector<std::string>& arguments)
                     result.refusal.empty() ? "the repair could not be written" : result.refusal.c_str());
         return 1;
     }
-    std::printf("%s\n", !result.checked                 ? "opens without a check"
+    std::printf("%s\n", !result.checked                      ? "opens without a check"
                         : repair && !result.problems.empty() ? "opens (repaired)"
                                                              : "opens");
     return 0;

@@ -18,7 +18,11 @@ bool isUtf8(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xE ? 3 : (byte >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = byte < 0x80           ? 1
+                                   : (byte >> 5) == 0x6  ? 2
+                                   : (byte >> 4) == 0xE  ? 3
+                                   : (byte >> 3) == 0x1E ? 4
+                                                         : 0;
         if (length == 0 || i + length > text.size())
             return false;
         for (std::size_t k = 1; k < length; ++k)
@@ -90,7 +94,8 @@ public:
     void add(const char* name, const Rect32& r)
     {
         raw(name, "{\"Left\": " + std::to_string(r.Left) + ", \"Top\": " + std::to_string(r.Top) +
-                      ", \"Right\": " + std::to_string(r.Right) + ", \"Bottom\": " + std::to_string(r.Bottom) + "}");
+                      ", \"Right\": " + std::to_string(r.Right) +
+                      ", \"Bottom\": " + std::to_string(r.Bottom) + "}");
     }
     void add(const char* name, const Point32& p)
     {
@@ -101,8 +106,8 @@ public:
     {
         std::string list = "[";
         for (std::size_t i = 0; i < N; ++i)
-            list += (i ? ", {\"X\": " : "{\"X\": ") + std::to_string(points[i].X) + ", \"Y\": " +
-                    std::to_string(points[i].Y) + "}";
+            list += (i ? ", {\"X\": " : "{\"X\": ") + std::to_string(points[i].X) +
+                    ", \"Y\": " + std::to_string(points[i].Y) + "}";
         raw(name, list + "]");
     }
 
@@ -293,8 +298,9 @@ void writeList(std::string& out, std::size_t count, Each each)
 std::string projectJson(std::span<const std::uint8_t> bytes)
 {
     if (bytes.size() < sizeof(CollageHeader))
-        throw CliError{1, "the file is " + std::to_string(bytes.size()) + " bytes long, shorter than a header (" +
-                              std::to_string(sizeof(CollageHeader)) + " bytes)"};
+        throw CliError{1, "the file is " + std::to_string(bytes.size()) +
+                              " bytes long, shorter than a header (" + std::to_string(sizeof(CollageHeader)) +
+                              " bytes)"};
     const auto header = recordAt<CollageHeader>(bytes, 0);
 
     // The records the header announces, as far as the file holds them.
@@ -302,13 +308,16 @@ std::string projectJson(std::span<const std::uint8_t> bytes)
     const std::size_t objects = std::min(announced, (bytes.size() - sizeof header) / sizeof(SCREENOBJECT));
     const std::size_t stampStart = sizeof header + objects * sizeof(SCREENOBJECT);
     const std::size_t stamps =
-        objects < announced ? 0 : std::min<std::size_t>((bytes.size() - stampStart) / sizeof(StampRecord), kMaxStamps);
+        objects < announced
+            ? 0
+            : std::min<std::size_t>((bytes.size() - stampStart) / sizeof(StampRecord), kMaxStamps);
 
     std::string out = "{\n  \"size\": " + std::to_string(bytes.size()) + ",\n  \"header\": ";
     writeHeader(out, header);
     out += ",\n  \"objects\": ";
     writeList(out, objects, [&](std::string& o, std::size_t i) {
-        writeObject(o, static_cast<int>(i), recordAt<SCREENOBJECT>(bytes, sizeof header + i * sizeof(SCREENOBJECT)));
+        writeObject(o, static_cast<int>(i),
+                    recordAt<SCREENOBJECT>(bytes, sizeof header + i * sizeof(SCREENOBJECT)));
     });
     out += ",\n  \"stamps\": ";
     writeList(out, stamps, [&](std::string& o, std::size_t i) {

@@ -36,7 +36,10 @@ bool ProjectSession::SaveIfModified()
     case Reply::Yes:
         break;
     }
-    const bool written = app::FileExistsQuiet(m_collagePath) ? saveTo(m_collagePath) : SaveAsCommand();
+    // A template is never written over, here either: Save As asks for
+    // another file.
+    const bool direct = app::FileExistsQuiet(m_collagePath) && !isTemplatePath(m_collagePath);
+    const bool written = direct ? saveTo(m_collagePath) : SaveAsCommand();
     if (!written) {
         // The user asked for the changes to be kept: whatever replaces the
         // collage must not go ahead.

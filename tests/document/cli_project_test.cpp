@@ -52,9 +52,10 @@ TEST_F(ProjectCli, InfoPrintsEveryRecordAsJson)
     const CliRun run = runCli("info " + quotedPath(file));
     EXPECT_EQ(run.exitCode, 0) << run.out;
     for (const char* expected :
-         {"\"size\": 7052", "\"CollageName\": \"Info\"", "\"VersionText\": \"Ver 3.00\\u0009\"", "\"Zoom\": 0.76",
-          "\"NumSlots\": 2", "\"FileName\": \"/photos/\\\"quoted\\\".jpg\"", "\"TextLine\": \"line one\\u000aline two\"",
-          "\"BgColor\": 16777215", "\"slot\": 1", "\"StampFile\": \"heart.png\"", "\"X\": 7",
+         {"\"size\": 7052", "\"CollageName\": \"Info\"", "\"VersionText\": \"Ver 3.00\\u0009\"",
+          "\"Zoom\": 0.76", "\"NumSlots\": 2", "\"FileName\": \"/photos/\\\"quoted\\\".jpg\"",
+          "\"TextLine\": \"line one\\u000aline two\"", "\"BgColor\": 16777215", "\"slot\": 1",
+          "\"StampFile\": \"heart.png\"", "\"X\": 7",
           "\"CropRect\": {\"Left\": -1, \"Top\": -1, \"Right\": -1, \"Bottom\": -1}"})
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
     EXPECT_EQ(run.out.find("StreamRef"), std::string::npos); // reference slots are left out
@@ -80,7 +81,8 @@ TEST_F(ProjectCli, CheckReportsAndRepairsAsTheEditorDoes)
 
     CliRun run = runCli("check " + quotedPath(file));
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "Collage Photo is Missing! " + (projectFolder("Check") / "photo.jpg").string() + "\nopens\n");
+    EXPECT_EQ(run.out,
+              "Collage Photo is Missing! " + (projectFolder("Check") / "photo.jpg").string() + "\nopens\n");
     EXPECT_EQ(recordAt(readBytes(file), 0).InUse, 1);
 
     run = runCli("check " + quotedPath(file) + " --repair");

@@ -170,6 +170,10 @@ TEST_F(Dialogs, CanvasSizeRefusesWhatItMustAndTakesTheRest)
 
 int main(int argc, char** argv)
 {
+    // Also when ctest lists the tests, which it does without the test
+    // environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

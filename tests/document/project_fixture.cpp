@@ -131,44 +131,43 @@ bool withoutPrivileges(const std::function<bool()>& body)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+namespace {
+
+// The next scripted answer, or the fallback when the script has run out.
+template <typename T>
+T next(std::deque<T>& script, T fallback)
+{
+    if (script.empty())
+        return fallback;
+    T answer = std::move(script.front());
+    script.pop_front();
+    return answer;
+}
+
+} // namespace
+
 Reply ScriptedWindow::askYesNoCancel(const std::string& text)
 {
     questions.push_back(text);
-    if (replies.empty())
-        return Reply::Cancel;
-    const Reply reply = replies.front();
-    replies.pop_front();
-    return reply;
+    return next(replies, Reply::Cancel);
 }
 
 bool ScriptedWindow::askWarningYesNo(const std::string& text)
 {
     questions.push_back(text);
-    if (warnings.empty())
-        return false;
-    const bool yes = warnings.front();
-    warnings.pop_front();
-    return yes;
+    return next(warnings, false);
 }
 
 std::string ScriptedWindow::chooseSaveFile(const FileDialogState& dialog)
 {
     saveDialogs.push_back(dialog);
-    if (savePaths.empty())
-        return {};
-    std::string path = savePaths.front();
-    savePaths.pop_front();
-    return path;
+    return next(savePaths, std::string());
 }
 
 std::string ScriptedWindow::chooseOpenFile(const FileDialogState& dialog)
 {
     openDialogs.push_back(dialog);
-    if (openPaths.empty())
-        return {};
-    std::string path = openPaths.front();
-    openPaths.pop_front();
-    return path;
+    return next(openPaths, std::string());
 }
 
 bool ScriptedWindow::editNewCollage(NewCollageForm& form)

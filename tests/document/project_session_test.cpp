@@ -77,6 +77,19 @@ TEST_F(Session, TheSaveQuestionHasItsExactTextAndThreeAnswers)
     EXPECT_FALSE(m_collage.CollageModified);
 }
 
+TEST_F(Session, YesForAModifiedTemplateAsksForAnotherFile)
+{
+    startCollage("Tpl");
+    const fs::path templateFile = collages() / "PartyTemplate.CLG";
+    writeBytes(templateFile, {1});
+    m_session.setCollagePath(templateFile.string());
+    m_window.replies = {Reply::Yes};
+    m_window.savePaths = {(collages() / "Party.CLG").string()};
+    EXPECT_TRUE(m_session.SaveIfModified());
+    EXPECT_EQ(readBytes(templateFile), std::vector<std::uint8_t>{1});
+    EXPECT_TRUE(fs::exists(collages() / "Party.CLG"));
+}
+
 TEST_F(Session, YesWithoutASaveKeepsTheCollage)
 {
     startCollage("Kept");

@@ -55,17 +55,8 @@ CanvasSizeDialog::CanvasSizeDialog(QWidget* parent, const CanvasSizeForm& form)
     fields->addRow(QStringLiteral("New Width"), m_width);
     fields->addRow(QStringLiteral("New Height"), m_height);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("btnHelp"));
-    connect(ok, &QPushButton::clicked, this, &CanvasSizeDialog::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { openHelpPage("CanvasResize"); });
+    auto* buttons = okCancelHelpButtons(
+        this, [this] { okClicked(); }, "CanvasResize");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

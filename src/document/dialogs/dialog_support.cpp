@@ -4,8 +4,10 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QUrl>
 
@@ -33,6 +35,23 @@ void centreOnScreen(QDialog* dialog)
     QRect frame = dialog->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     dialog->move(frame.topLeft());
+}
+
+QDialogButtonBox* okCancelHelpButtons(QDialog* dialog, std::function<void()> ok, std::string_view helpPage)
+{
+    auto* buttons = new QDialogButtonBox;
+    auto* okButton = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    okButton->setObjectName(QStringLiteral("btnOK"));
+    okButton->setDefault(true);
+    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    auto* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
+    help->setObjectName(QStringLiteral("btnHelp"));
+    QObject::connect(okButton, &QPushButton::clicked, dialog, std::move(ok));
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(help, &QPushButton::clicked, dialog,
+                     [page = std::string(helpPage)] { openHelpPage(page); });
+    return buttons;
 }
 
 void openHelpPage(std::string_view page)

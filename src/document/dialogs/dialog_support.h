@@ -5,7 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include <functional>
+
 class QDialog;
+class QDialogButtonBox;
 class QLineEdit;
 
 namespace quiltara::document {
@@ -29,6 +32,10 @@ void showText(QLineEdit* edit, std::string_view text);
 // The dialog has a caption but no close box, and opens centred on the screen.
 void prepareDialogWindow(QDialog* dialog, const QString& caption);
 void centreOnScreen(QDialog* dialog);
+
+// OK (which runs ok), Cancel (which rejects the dialog) and Help (which
+// opens the help page), named btnOK, btnCancel and btnHelp.
+QDialogButtonBox* okCancelHelpButtons(QDialog* dialog, std::function<void()> ok, std::string_view helpPage);
 
 // The help page of that name, in the desktop's browser.
 void openHelpPage(std::string_view page);

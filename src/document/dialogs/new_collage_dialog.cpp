@@ -128,17 +128,8 @@ void NewCollageDialog::buildControls()
     columns->addLayout(right);
     columns->addLayout(facts);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* help = buttons->addButton(QStringLiteral("Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("btnHelp"));
-    connect(ok, &QPushButton::clicked, this, &NewCollageDialog::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { openHelpPage("NewCollage"); });
+    auto* buttons = okCancelHelpButtons(
+        this, [this] { okClicked(); }, "NewCollage");
 
     auto* nameRow = new QFormLayout;
     nameRow->addRow(QStringLiteral("Collage Name"), m_name);
