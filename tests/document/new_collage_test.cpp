@@ -60,10 +60,10 @@ TEST_P(NewCollageFigures, PixelSizeAndLabels)
     EXPECT_EQ(form.orientationLabel, c.orientation == kPortrait ? "Portrait" : "Landscape");
     EXPECT_FALSE(form.sizeEditsEnabled);
     EXPECT_TRUE(form.orientationEnabled);
-    const bool digital = c.digitalPrint || c.resolution == kDigitalPrintResolution;
     EXPECT_EQ(form.resolutionEnabled, !c.digitalPrint);
-    if (digital && c.digitalPrint)
+    if (c.digitalPrint) {
         EXPECT_EQ(form.resolution, kDigitalPrintResolution);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, NewCollageFigures, ::testing::ValuesIn(kFigures));

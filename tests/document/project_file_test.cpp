@@ -29,13 +29,6 @@ void buildThreeSlotCollage(Collage& collage)
     collage.Stamps = {stampNamed("heart.png"), stampNamed("star.png", 300, 400)};
 }
 
-std::vector<std::uint8_t> encodedHeader(const CollageHeader& header)
-{
-    std::vector<std::uint8_t> bytes(sizeof header);
-    std::memcpy(bytes.data(), &header, sizeof header);
-    return bytes;
-}
-
 TEST_F(ProjectFile, SavedSizesAreTheRecordsAndNothingElse)
 {
     Collage empty;
