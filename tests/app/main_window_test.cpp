@@ -183,10 +183,12 @@ TEST_F(WindowTest, RightAfterStartUpTheCollageMenuAndSaveCommandsAreWantedAndThe
     EXPECT_FALSE(c.menuShowGrid->isChecked());
 
     // No enabled item is without a command.
-    for (QAction* action : window.findChildren<QAction*>())
+    for (QAction* action : window.findChildren<QAction*>()) {
         if (action->isEnabled() && !action->menu() && !action->isSeparator() &&
-            !action->objectName().isEmpty() && !action->objectName().startsWith(QStringLiteral("qt_")))
+            !action->objectName().isEmpty() && !action->objectName().startsWith(QStringLiteral("qt_"))) {
             EXPECT_TRUE(commandWired(action)) << action->objectName().toStdString();
+        }
+    }
     // The window's own commands are there.
     for (QAction* own :
          {c.menuSettings, c.Exit1, c.menuShowAllButtons, c.menuShowButtonCaptions, c.menuShowToolPanel,

@@ -19,11 +19,6 @@ struct ObjectCase {
     int transparency = 0;
 };
 
-void PrintTo(const ObjectCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 class PhotoMenu : public WindowTest {
 protected:
     // A window whose commands are all wired, so that enabled states show.

@@ -18,6 +18,20 @@
 namespace quiltara::app::testing {
 namespace {
 
+StartOptions display(int bitsPerPixel)
+{
+    StartOptions options;
+    options.displayBitsPerPixel = bitsPerPixel;
+    return options;
+}
+
+StartOptions withArgument(const char* argument)
+{
+    StartOptions options;
+    options.arguments = QStringList{QString::fromUtf8(argument)};
+    return options;
+}
+
 TEST_F(WindowTest, FirstStartWithoutSettingsFileUsesTheDefaults)
 {
     TfrmMain& window = start();
@@ -98,7 +112,7 @@ TEST_F(WindowTest, ResizedMainToolBarButtonsSurviveARestart)
 TEST_F(WindowTest, ColourNoteIsShownOnceOnADisplayOfLessThan32Bits)
 {
     writeConfig("");
-    start({.displayBitsPerPixel = 16});
+    start(display(16));
     ASSERT_EQ(m_prompter.messages.size(), 1u);
     EXPECT_EQ(m_prompter.messages[0].kind, BoxKind::Information);
     EXPECT_EQ(m_prompter.messages[0].text,
@@ -106,12 +120,12 @@ TEST_F(WindowTest, ColourNoteIsShownOnceOnADisplayOfLessThan32Bits)
     EXPECT_NE(config().find("[VideoDriver]\nCheckVideo=1"), std::string::npos);
     EXPECT_EQ(imaging::workingBytesPerPixel(), 4);
 
-    start({.displayBitsPerPixel = 16});
+    start(display(16));
     EXPECT_EQ(m_prompter.messages.size(), 1u); // silent from now on
 
-    start({.displayBitsPerPixel = 24});
+    start(display(24));
     EXPECT_EQ(imaging::workingBytesPerPixel(), 3);
-    start({.displayBitsPerPixel = 32});
+    start(display(32));
     EXPECT_EQ(imaging::workingBytesPerPixel(), 4);
     EXPECT_EQ(m_prompter.messages.size(), 1u);
 }
@@ -159,7 +173,7 @@ TEST_F(WindowTest, WelcomeOffersOnlyWhatExistsAndExitEndsTheProgram)
 TEST_F(WindowTest, CommandLineCollageIsOpenedBeforeTheWelcomeDialog)
 {
     writeConfig("");
-    TfrmMain& window = start({.arguments = {"/tmp/Beach.CLG"}});
+    TfrmMain& window = start(withArgument("/tmp/Beach.CLG"));
     std::vector<std::string> events;
     window.hooks().openCollageFile = [&](const std::string& path) {
         events.push_back("open " + path);
@@ -177,7 +191,7 @@ TEST_F(WindowTest, CommandLineCollageIsOpenedBeforeTheWelcomeDialog)
 TEST_F(WindowTest, CommandLineCollageIsLoggedWhileOpeningDoesNotExist)
 {
     writeConfig("");
-    TfrmMain& window = start({.arguments = {"/tmp/Beach.CLG"}});
+    TfrmMain& window = start(withArgument("/tmp/Beach.CLG"));
     whenShown<TfrmWelcome>([&](TfrmWelcome* welcome) { welcome->btnExit()->click(); });
     window.show();
     ASSERT_TRUE(waitFor([&] { return !window.isVisible(); }, 5000));
