@@ -25,7 +25,7 @@ struct IniFile::Data {
 
 namespace {
 
-std::string text(std::string_view view)
+std::string zeroTerminated(std::string_view view)
 {
     return std::string(view);
 }
@@ -144,29 +144,40 @@ IniFile::IniFile(std::string path) : m_path(std::move(path)), m_data(std::make_u
             m_data->ini.Reset();
 }
 
+IniFile::IniFile(std::string path, std::string_view text)
+    : m_path(std::move(path)), m_data(std::make_unique<Data>())
+{
+    m_data->ini.SetSpaces(false);
+    if (text.size() <= kMaxFileSize && m_data->ini.LoadData(text.data(), text.size()) < 0)
+        m_data->ini.Reset();
+}
+
 IniFile::~IniFile() = default;
 
 bool IniFile::hasKey(std::string_view section, std::string_view key) const
 {
-    return m_data->ini.GetValue(text(section).c_str(), text(key).c_str(), nullptr) != nullptr;
+    return m_data->ini.GetValue(zeroTerminated(section).c_str(), zeroTerminated(key).c_str(), nullptr) !=
+           nullptr;
 }
 
 std::size_t IniFile::keyCount(std::string_view section) const
 {
-    const int count = m_data->ini.GetSectionSize(text(section).c_str());
+    const int count = m_data->ini.GetSectionSize(zeroTerminated(section).c_str());
     return count > 0 ? static_cast<std::size_t>(count) : 0;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const
 {
-    const char* value = m_data->ini.GetValue(text(section).c_str(), text(key).c_str(), nullptr);
+    const char* value =
+        m_data->ini.GetValue(zeroTerminated(section).c_str(), zeroTerminated(key).c_str(), nullptr);
     return value ? std::string(value) : std::string(fallback);
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int fallback) const
 {
-    const char* value = m_data->ini.GetValue(text(section).c_str(), text(key).c_str(), nullptr);
+    const char* value =
+        m_data->ini.GetValue(zeroTerminated(section).c_str(), zeroTerminated(key).c_str(), nullptr);
     if (!value)
         return fallback;
     return parseIniInteger(value).value_or(fallback);
@@ -182,7 +193,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     // One line per key: what follows a line break would turn into a bogus
     // key of its own, and a reader only ever got the first line back.
     const std::string line(value.substr(0, value.find_first_of("\r\n")));
-    m_data->ini.SetValue(text(section).c_str(), text(key).c_str(), line.c_str());
+    m_data->ini.SetValue(zeroTerminated(section).c_str(), zeroTerminated(key).c_str(), line.c_str());
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value)
@@ -193,6 +204,14 @@ void IniFile::writeInteger(std::string_view section, std::string_view key, int v
 void IniFile::writeBool(std::string_view section, std::string_view key, bool value)
 {
     writeString(section, key, value ? "1" : "0");
+}
+
+std::string IniFile::text() const
+{
+    std::string bytes;
+    if (m_data->ini.Save(bytes) < 0)
+        bytes.clear();
+    return bytes;
 }
 
 bool IniFile::save() const

@@ -19,6 +19,9 @@ public:
     // Reads the file. A missing, unreadable or oversized file (see
     // kMaxFileSize) leaves the object empty, so every read gives its default.
     explicit IniFile(std::string path);
+    // An INI file read from text instead of from disk (save() still writes
+    // to path).
+    IniFile(std::string path, std::string_view text);
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
@@ -50,6 +53,8 @@ public:
     // half-written file in place of a good one. False when it failed; the
     // old file is then untouched.
     bool save() const;
+    // The file's text as save() would write it.
+    std::string text() const;
 
 private:
     struct Data;

@@ -140,8 +140,12 @@ Settings defaultSettings(const std::string& picturesFolder)
 
 Settings ReadSettings(const std::string& path, const std::string& picturesFolder)
 {
+    return ReadSettings(IniFile(path), picturesFolder);
+}
+
+Settings ReadSettings(const IniFile& ini, const std::string& picturesFolder)
+{
     Settings settings = defaultSettings(picturesFolder);
-    const IniFile ini(path);
 
     DesktopLayout& desktop = settings.desktop;
     desktop.left = ini.readInteger("Desktop", "Left", desktop.left);
@@ -188,6 +192,12 @@ Settings ReadSettings(const std::string& path, const std::string& picturesFolder
 void WriteExitSettings(const std::string& path, const Settings& settings)
 {
     IniFile ini(path);
+    WriteExitSettings(ini, settings);
+    ini.save();
+}
+
+void WriteExitSettings(IniFile& ini, const Settings& settings)
+{
     ini.writeBool("ToolBars", "Show Toolbars", settings.showToolbars);
     ini.writeString("Font", "TextLine", settings.font.textLine);
     writeToolBar(ini, "ToolBar1", settings.toolBar1, true);
@@ -210,7 +220,6 @@ void WriteExitSettings(const std::string& path, const Settings& settings)
     for (std::size_t j = 0; j < names.size(); ++j)
         ini.writeString("Stamps", "Stamp FileName" + std::to_string(j), names[j]);
     ini.writeInteger("Stamps", "Last Stamp Group", settings.stamps.lastStampGroup);
-    ini.save();
 }
 
 void SaveDesktopSettings(const std::string& path, const Settings& settings)

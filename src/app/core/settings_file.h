@@ -8,6 +8,8 @@
 
 namespace quiltara::app {
 
+class IniFile;
+
 // The program's settings as collage.cfg stores them: one plain record that
 // lives from start-up to exit. The file is only a store; every value is read
 // once at start-up and written at the moments its key is written (at exit,
@@ -130,10 +132,13 @@ Settings defaultSettings(const std::string& picturesFolder);
 // them. A missing, empty, unreadable or garbled file gives the defaults; a
 // key whose text is not a number reads as its default.
 Settings ReadSettings(const std::string& path, const std::string& picturesFolder);
+Settings ReadSettings(const IniFile& ini, const std::string& picturesFolder);
 
 // The keys written when the main window closes, in their order; the caller
 // runs SaveDesktopSettings afterwards. A failed write is not reported.
 void WriteExitSettings(const std::string& path, const Settings& settings);
+// The same keys into a file already read; the caller saves it.
+void WriteExitSettings(IniFile& ini, const Settings& settings);
 
 // The keys written when a collage is opened and at exit: the palette's
 // current choice and the stored positions of the floating tool windows.
