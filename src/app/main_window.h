@@ -62,6 +62,10 @@ struct MainHooks {
     std::function<void(int slot)> objectMenuCommand;
     // Closes the text dialog if it is open (closing step 2).
     std::function<void()> closeTextDialog;
+    // Chooses and opens the pop-up for a right click on the canvas (canvas
+    // pixels). Empty: the collage pop-up opens while the collage has no
+    // objects.
+    std::function<void(const QPoint& canvasPosition)> canvasPopup;
 };
 
 // The program's only document window. It owns the open collage and lives
@@ -172,6 +176,7 @@ public:
     void scratchBitmapsReleased() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -3,7 +3,11 @@
 #include "app/main_window.h"
 #include "app/ui/command_boundary.h"
 
+#include "canvas/collage_view.h"
+
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 namespace quiltara::app {
 
@@ -25,6 +29,8 @@ void TfrmMain::wireOwnCommands()
     // sbPalette is wired when the palette window is set (setPaletteWindow).
     connect(c.sbPaletteAction, &QAction::triggered, this, [this] { sbPaletteClick(); });
 
+    m_scrollBoxCollage->paintBox()->installEventFilter(this);
+
     // Clone Selected Photo is the document's own operation.
     wireCommand(c.PerformClone1, this, [this] {
         LogAction("PerformClone1Click");
@@ -40,6 +46,19 @@ void TfrmMain::wireOwnCommands()
             requestCanvasRepaint();
         });
     });
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_scrollBoxCollage->paintBox() && event->type() == QEvent::ContextMenu) {
+        const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        if (m_hooks.canvasPopup)
+            m_hooks.canvasPopup(menuEvent->pos());
+        else if (m_collage.NumObjects == 0)
+            m_commands.menuCollage->popup(menuEvent->globalPos());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace quiltara::app

@@ -2,10 +2,12 @@
 #include "app/control_bar.h"
 #include "app/status_bar.h"
 #include "app/tool_panel.h"
+#include "canvas/collage_view.h"
 #include "document/text_field.h"
 #include "window_test_support.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -380,6 +382,23 @@ TEST_F(WindowTest, ObjectsMenuListsObjectsAndChecksTheSelectedOne)
     document::deletePhoto(collage, first); // removes the entry through the observer
     ASSERT_EQ(objects->actions().size(), 1);
     EXPECT_EQ(objects->actions()[0]->data().toInt(), second);
+}
+
+TEST_F(WindowTest, RightClickOnAnEmptyCanvasOpensTheCollagePopup)
+{
+    TfrmMain& window = start();
+    window.show();
+    QWidget* canvas = window.scrollBoxCollage()->paintBox();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(50, 50), canvas->mapToGlobal(QPoint(50, 50)));
+    QApplication::sendEvent(canvas, &click);
+    EXPECT_TRUE(window.commands().menuCollage->isVisible());
+    window.commands().menuCollage->hide();
+
+    QPoint asked;
+    window.hooks().canvasPopup = [&](const QPoint& position) { asked = position; };
+    QApplication::sendEvent(canvas, &click);
+    EXPECT_EQ(asked, QPoint(50, 50));
+    EXPECT_FALSE(window.commands().menuCollage->isVisible());
 }
 
 } // namespace
