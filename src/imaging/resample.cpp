@@ -23,6 +23,12 @@ int mirrorIndex(int j, int n)
     return j;
 }
 
+bool hasAvx2()
+{
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2;
+}
+
 // Clamps to 0 ... 255 and rounds to the nearest integer, halves to even.
 inline std::uint8_t toByte(float sum)
 {
@@ -35,8 +41,41 @@ inline std::uint8_t toByte(float sum)
 
 // Everything a call needs besides its input and output, kept between calls
 // so that large resamplings do not take fresh memory each time.
+// The column contributors of two neighbouring output pixels side by side,
+// the shorter list padded at its end with weight 0 (adding 0 x a byte leaves
+// a sum unchanged), so that eight lanes compute both pixels at once.
+struct PairedColumns {
+    std::vector<int> first;     // per pair of output columns
+    std::vector<int> left;      // source pixel of the left column, per entry
+    std::vector<int> right;     // and of the right one
+    std::vector<float> weights; // 8 per entry: the left weight 4 times, the right one 4 times
+};
+
+void pairColumns(const Contributors& columns, PairedColumns& out)
+{
+    out.first.assign(1, 0);
+    out.left.clear();
+    out.right.clear();
+    out.weights.clear();
+    const int count = static_cast<int>(columns.first.size()) - 1;
+    for (int i = 0; i + 1 < count; i += 2) {
+        const int a = columns.first[i], na = columns.first[i + 1] - a;
+        const int b = columns.first[i + 1], nb = columns.first[i + 2] - b;
+        for (int k = 0; k < std::max(na, nb); ++k) {
+            const bool hasA = k < na, hasB = k < nb;
+            out.left.push_back(hasA ? columns.index[a + k] : columns.index[a]);
+            out.right.push_back(hasB ? columns.index[b + k] : columns.index[b]);
+            const float wa = hasA ? columns.weight[a + k] : 0.0f;
+            const float wb = hasB ? columns.weight[b + k] : 0.0f;
+            out.weights.insert(out.weights.end(), {wa, wa, wa, wa, wb, wb, wb, wb});
+        }
+        out.first.push_back(static_cast<int>(out.left.size()));
+    }
+}
+
 struct Scratch {
     Contributors columns;
+    PairedColumns pairedColumns;
     Contributors rows;
     Bitmap between;
     std::vector<std::vector<float>> bandRows;
@@ -57,6 +96,77 @@ void loadRow(const std::uint8_t* row, int width, int bytesPerPixel, float* out)
         out[1] = row[1];
         out[2] = row[2];
         out[3] = 0.0f;
+    }
+}
+
+// loadRow four pixels at a time: the bytes spread to B, G, R, 0 lanes and
+// converted exactly.
+__attribute__((target("avx2"))) void loadRowAvx2(const std::uint8_t* row, int width, int bytesPerPixel,
+                                                 float* out)
+{
+    const __m128i spread = bytesPerPixel == 3
+                               ? _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1)
+                               : _mm_setr_epi8(0, 1, 2, -1, 4, 5, 6, -1, 8, 9, 10, -1, 12, 13, 14, -1);
+    int x = 0;
+    // Sixteen bytes are read for four pixels; stop where that would pass the row.
+    for (; (x + 4) * bytesPerPixel + (bytesPerPixel == 3 ? 4 : 0) <= width * bytesPerPixel; x += 4) {
+        const __m128i bytes = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(
+                                                   row + static_cast<std::ptrdiff_t>(x) * bytesPerPixel)),
+                                               spread);
+        _mm256_storeu_ps(out + 4 * x, _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(bytes)));
+        _mm256_storeu_ps(out + 4 * x + 8, _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(bytes, 8))));
+    }
+    loadRow(row + static_cast<std::ptrdiff_t>(x) * bytesPerPixel, width - x, bytesPerPixel, out + 4 * x);
+}
+
+__attribute__((target("avx2"))) void horizontalPassAvx2(const PixelView& source, const Contributors& columns,
+                                                        const PairedColumns& pairs, const PixelView& between,
+                                                        int firstRow, int lastRow,
+                                                        std::vector<float>& rowFloats)
+{
+    rowFloats.resize(static_cast<std::size_t>(source.width) * 4);
+    const __m256 zero = _mm256_setzero_ps();
+    const __m256 top = _mm256_set1_ps(255.0f);
+    const int pairCount = static_cast<int>(pairs.first.size()) - 1;
+    for (int y = firstRow; y < lastRow; ++y) {
+        loadRowAvx2(source.rowData(y), source.width, source.bytesPerPixel, rowFloats.data());
+        const float* pixels = rowFloats.data();
+        std::uint8_t* out = between.rowData(y);
+        for (int p = 0; p < pairCount; ++p, out += 6) {
+            __m256 sum = _mm256_setzero_ps();
+            for (int k = pairs.first[p]; k < pairs.first[p + 1]; ++k) {
+                const __m256 v = _mm256_set_m128(_mm_loadu_ps(pixels + 4 * pairs.right[k]),
+                                                 _mm_loadu_ps(pixels + 4 * pairs.left[k]));
+                sum = _mm256_add_ps(sum, _mm256_mul_ps(_mm256_loadu_ps(pairs.weights.data() + 8 * k), v));
+            }
+            const __m256i rounded = _mm256_cvtps_epi32(_mm256_min_ps(_mm256_max_ps(sum, zero), top));
+            const __m128i words =
+                _mm_packs_epi32(_mm256_castsi256_si128(rounded), _mm256_extracti128_si256(rounded, 1));
+            const __m128i bytes = _mm_packus_epi16(words, words);
+            alignas(16) std::uint8_t b[16];
+            _mm_store_si128(reinterpret_cast<__m128i*>(b), bytes);
+            out[0] = b[0];
+            out[1] = b[1];
+            out[2] = b[2];
+            out[3] = b[4];
+            out[4] = b[5];
+            out[5] = b[6];
+        }
+        // An odd last column goes alone.
+        if (2 * pairCount < between.width) {
+            const int i = 2 * pairCount;
+            __m128 sum = _mm_setzero_ps();
+            for (int k = columns.first[i]; k < columns.first[i + 1]; ++k)
+                sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(columns.weight[k]),
+                                                 _mm_loadu_ps(pixels + 4 * columns.index[k])));
+            const __m128i rounded =
+                _mm_cvtps_epi32(_mm_min_ps(_mm_max_ps(sum, _mm_setzero_ps()), _mm_set1_ps(255.0f)));
+            const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(rounded, rounded), rounded);
+            const auto packed = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
+            out[0] = static_cast<std::uint8_t>(packed);
+            out[1] = static_cast<std::uint8_t>(packed >> 8);
+            out[2] = static_cast<std::uint8_t>(packed >> 16);
+        }
     }
 }
 
@@ -141,12 +251,6 @@ __attribute__((target("avx2"))) void verticalSumsAvx2(const PixelView& between, 
     }
 }
 
-bool hasAvx2()
-{
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    return avx2;
-}
-
 void verticalPass(const PixelView& between, const Contributors& rows, const PixelView& destination,
                   int firstRow, int lastRow, std::vector<float>& sums)
 {
@@ -215,11 +319,16 @@ void resampleInto(const PixelView& source, const PixelView& destination, const R
     Scratch& s = scratch();
     buildContributors(source.width, destination.width, filter, support, s.columns);
     buildContributors(source.height, destination.height, filter, support, s.rows);
+    if (hasAvx2())
+        pairColumns(s.columns, s.pairedColumns);
     s.between.resize(destination.width, source.height, 3);
     s.bandRows.resize(static_cast<std::size_t>(maxRowBands()));
     const PixelView between = s.between.view();
     parallelRows(source.height, kMinRowsPerBand, [&](int band, int first, int last) {
-        horizontalPass(source, s.columns, between, first, last, s.bandRows[band]);
+        if (hasAvx2())
+            horizontalPassAvx2(source, s.columns, s.pairedColumns, between, first, last, s.bandRows[band]);
+        else
+            horizontalPass(source, s.columns, between, first, last, s.bandRows[band]);
     });
     parallelRows(destination.height, kMinRowsPerBand, [&](int band, int first, int last) {
         verticalPass(between, s.rows, destination, first, last, s.bandRows[band]);
