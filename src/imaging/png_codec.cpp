@@ -78,8 +78,13 @@ int pngOrientation(std::span<const std::uint8_t> file)
 StoredPicture headerOf(std::span<const std::uint8_t> file)
 {
     ByteReader bytes(file);
-    if (!looksLikePng(file) || bytes.be32(8) != 13 || std::memcmp(file.data() + 12, "IHDR", 4) != 0)
+    if (!looksLikePng(file))
         throw PictureError(PictureFault::WrongFormat, "PNG error: not a PNG file");
+    // The signature and a whole IHDR chunk come first.
+    if (file.size() < 33)
+        throw PictureError(PictureFault::Truncated, "PNG error: the data ends before the picture does");
+    if (bytes.be32(8) != 13 || std::memcmp(file.data() + 12, "IHDR", 4) != 0)
+        throw PictureError(PictureFault::Corrupt, "PNG error: the file does not start with its header chunk");
     const std::uint32_t width = bytes.be32(16);
     const std::uint32_t height = bytes.be32(20);
     const std::uint8_t colourType = bytes.u8(25);
