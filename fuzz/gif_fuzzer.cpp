@@ -1,44 +1,14 @@
-#include "imaging/decoded_picture.h"
 #include "imaging/gif_codec.h"
-#include "imaging/picture_decoder.h"
-#include "imaging/picture_error.h"
 
-#include <cstdint>
-#include <span>
+#include "picture_fuzzing.h"
 
 // Feeds arbitrary bytes to the decoder of GIF files: the first frame on its logical screen.
-// Every outcome but a PictureError or a picture is a fault: a crash, a read
-// outside the buffer, a hang or an allocation beyond the limit.
-namespace {
-
-using namespace quiltara::imaging;
-
-// Small enough that libFuzzer's memory limit is never the one that stops a
-// hostile size; the decoders apply the same checks at any limit.
-constexpr std::uint64_t kFuzzMaxPixels = 4'000'000;
-
-[[maybe_unused]] DecodeRequest request(int bytesPerPixel, std::optional<Size> size = std::nullopt)
-{
-    DecodeRequest r = decodeAs(bytesPerPixel, size);
-    r.maxPixels = kFuzzMaxPixels;
-    return r;
-}
-
-void decode(std::span<const std::uint8_t> file)
-{
-    [[maybe_unused]] Bitmap target;
-    readGifHeader(file, kFuzzMaxPixels);
-    decodeGif(file, kFuzzMaxPixels, rawPictureBitmap());
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    try {
-        decode({data, size});
-    }
-    catch (const PictureError&) {
-    }
-    return 0;
+    using namespace quiltara::imaging;
+    using namespace quiltara::fuzzing;
+    return fuzzDecoder(data, size, [](std::span<const std::uint8_t> file) {
+        readGifHeader(file, kFuzzMaxPixels);
+        decodeGif(file, kFuzzMaxPixels, rawPictureBitmap());
+    });
 }
