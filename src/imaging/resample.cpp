@@ -4,6 +4,7 @@
 #include "imaging/parallel_rows.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <immintrin.h>
@@ -23,10 +24,12 @@ int mirrorIndex(int j, int n)
     return j;
 }
 
+std::atomic<bool> g_avx2Allowed{true};
+
 bool hasAvx2()
 {
     static const bool avx2 = __builtin_cpu_supports("avx2");
-    return avx2;
+    return avx2 && g_avx2Allowed.load(std::memory_order_relaxed);
 }
 
 // Clamps to 0 ... 255 and rounds to the nearest integer, halves to even.
@@ -333,6 +336,11 @@ void resampleInto(const PixelView& source, const PixelView& destination, const R
     parallelRows(destination.height, kMinRowsPerBand, [&](int band, int first, int last) {
         verticalPass(between, s.rows, destination, first, last, s.bandRows[band]);
     });
+}
+
+void allowAvx2Resampling(bool allowed)
+{
+    g_avx2Allowed = allowed;
 }
 
 void StretchAndResample(const PixelView& source, Bitmap& destination, const ResampleFilter& filter,

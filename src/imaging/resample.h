@@ -39,4 +39,8 @@ void StretchAndResample(const PixelView& source, Bitmap& destination,
 void resampleInto(const PixelView& source, const PixelView& destination,
                   const ResampleFilter& filter = lanczos3(), float support = 3.0f);
 
+// Tests turn the eight-lane (AVX2) paths off to check the four-lane and
+// plain ones on a machine that has AVX2; both give the same bytes.
+void allowAvx2Resampling(bool allowed);
+
 } // namespace quiltara::imaging

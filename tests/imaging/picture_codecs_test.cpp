@@ -105,6 +105,23 @@ TEST(PictureCodecs, GifGetsAPaletteOfAtMost256ColoursMadeForThePicture)
     EXPECT_EQ(maxDifference(decoded.view(), two.view()), 0);
 }
 
+TEST(PictureCodecs, InterlacedGifRowsLandInPlaceOnTheLogicalScreen)
+{
+    const auto file = interlacedGif(3, 11);
+    Bitmap decoded;
+    const PictureInfo info = decodePicture(file, PictureRoute::Gif, decodeWithAlpha(), decoded);
+    EXPECT_EQ(info.size, (Size{5, 13}));
+    const std::uint32_t colours[4] = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF}; // 0xBBGGRR
+    for (int y = 0; y < 11; ++y) {
+        const std::uint8_t* p = decoded.view().pixel(2, y + 1);
+        const std::uint32_t colour = p[2] | p[1] << 8 | p[0] << 16;
+        EXPECT_EQ(colour, colours[y % 4]) << "row " << y;
+        EXPECT_EQ(p[3], y % 4 == 3 ? 0 : 255) << "row " << y; // index 3 is transparent
+    }
+    EXPECT_EQ(decoded.view().pixel(0, 0)[3], 0); // the screen outside the frame
+    EXPECT_EQ(decoded.view().pixel(4, 12)[3], 0);
+}
+
 TEST(PictureCodecs, PngAlphaIsKeptForStampsAndBlendedOverWhiteOtherwise)
 {
     Bitmap stamp(4, 1, 4);

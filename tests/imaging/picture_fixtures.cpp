@@ -2,8 +2,10 @@
 
 #include "imaging/jpeg_codec.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <gif_lib.h>
 #include <png.h>
 #include <stdexcept>
 #include <tiffio.h>
@@ -132,6 +134,41 @@ std::vector<std::uint8_t> tiffWithOrientation(const PixelView& pixels, int orien
     }
     std::remove(name);
     return bytes;
+}
+
+std::vector<std::uint8_t> interlacedGif(int width, int height)
+{
+    std::vector<std::uint8_t> out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(
+        &out,
+        [](GifFileType* g, const GifByteType* data, int count) {
+            auto* bytes = static_cast<std::vector<std::uint8_t>*>(g->UserData);
+            bytes->insert(bytes->end(), data, data + count);
+            return count;
+        },
+        &error);
+    GifColorType colours[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+    ColorMapObject* map = GifMakeMapObject(4, colours);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, width + 2, height + 2, 8, 0, map);
+    GraphicsControlBlock control{};
+    control.TransparentColor = 3;
+    GifByteType extension[4];
+    const std::size_t length = EGifGCBToExtension(&control, extension);
+    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension);
+    EGifPutImageDesc(gif, 1, 1, width, height, true, nullptr);
+    // Interlaced rows are written in their stored order: every eighth row
+    // from 0, every eighth from 4, every fourth from 2, every second from 1.
+    std::vector<GifPixelType> line(static_cast<std::size_t>(width));
+    for (const auto& [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+        for (int y = start; y < height; y += step) {
+            std::fill(line.begin(), line.end(), static_cast<GifPixelType>(y % 4));
+            EGifPutLine(gif, line.data(), width);
+        }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return out;
 }
 
 Bitmap blockPicture(int bytesPerPixel)

@@ -25,6 +25,11 @@ std::vector<std::uint8_t> pngWithOrientation(const PixelView& pixels, bool alpha
 // A TIFF file (RGB, 8 bits) with the orientation tag set.
 std::vector<std::uint8_t> tiffWithOrientation(const PixelView& pixels, int orientation);
 
+// An interlaced GIF of width x height whose row y has colour index y % 4
+// (red, green, blue, white), index 3 marked transparent, the frame placed at
+// (1, 1) on a screen one pixel larger on every side.
+std::vector<std::uint8_t> interlacedGif(int width, int height);
+
 // A picture of 3 x 2 blocks of 16 x 16 pixels in six clearly different
 // colours, so that any flip or turn moves colours to recognisable places.
 Bitmap blockPicture(int bytesPerPixel);

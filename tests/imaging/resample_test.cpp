@@ -115,11 +115,15 @@ TEST_P(ResampleMatchesReference, ByteForByte)
     const Bitmap source = randomBitmap(c.sourceWidth, c.sourceHeight, c.sourceBpp, 77);
     const Bitmap expected = referenceResample(source.view(), c.width, c.height, lanczos3(), 3.0f);
 
-    Bitmap destination(c.width, c.height, 4);
-    StretchAndResample(source.view(), destination);
-    ASSERT_EQ(destination.bytesPerPixel(), 3);
-    ASSERT_EQ(destination.width(), c.width);
-    EXPECT_EQ(pixelBytes(destination.view()), pixelBytes(expected.view()));
+    // With and without the eight-lane paths (where the processor has them).
+    for (bool avx2 : {false, true}) {
+        allowAvx2Resampling(avx2);
+        Bitmap destination(c.width, c.height, 4);
+        StretchAndResample(source.view(), destination);
+        ASSERT_EQ(destination.bytesPerPixel(), 3);
+        ASSERT_EQ(destination.width(), c.width);
+        EXPECT_EQ(pixelBytes(destination.view()), pixelBytes(expected.view())) << (avx2 ? "AVX2" : "SSE");
+    }
 
     // Into a 32-bit view: the same channels, 0 in the fourth byte.
     Bitmap wide = randomBitmap(c.width, c.height, 4, 5);
