@@ -22,7 +22,8 @@ int readBytes(GifFileType* gif, GifByteType* out, int count)
     auto* reader = static_cast<Reader*>(gif->UserData);
     const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)),
                                                 reader->file.size() - reader->position);
-    std::memcpy(out, reader->file.data() + reader->position, n);
+    if (n > 0)
+        std::memcpy(out, reader->file.data() + reader->position, n);
     reader->position += n;
     return static_cast<int>(n);
 }

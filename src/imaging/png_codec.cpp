@@ -33,7 +33,8 @@ void readBytes(png_structp png, png_bytep out, png_size_t count)
         reader->ranOut = true;
         png_error(png, "the data ends before the picture does");
     }
-    std::memcpy(out, reader->file.data() + reader->position, count);
+    if (count > 0)
+        std::memcpy(out, reader->file.data() + reader->position, count);
     reader->position += count;
 }
 
