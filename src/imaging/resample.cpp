@@ -26,6 +26,22 @@ int mirrorIndex(int j, int n)
 
 std::atomic<bool> g_avx2Allowed{true};
 
+bool hasAvx2();
+
+// toByte on eight sums at a time; returns how many were stored.
+__attribute__((target("avx2"))) int storeBytesAvx2(const float* sums, std::uint8_t* out, int length)
+{
+    int e = 0;
+    for (; e + 8 <= length; e += 8) {
+        const __m256i rounded = _mm256_cvtps_epi32(_mm256_min_ps(
+            _mm256_max_ps(_mm256_loadu_ps(sums + e), _mm256_setzero_ps()), _mm256_set1_ps(255.0f)));
+        const __m128i words =
+            _mm_packs_epi32(_mm256_castsi256_si128(rounded), _mm256_extracti128_si256(rounded, 1));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + e), _mm_packus_epi16(words, words));
+    }
+    return e;
+}
+
 bool hasAvx2()
 {
     static const bool avx2 = __builtin_cpu_supports("avx2");
@@ -122,55 +138,88 @@ __attribute__((target("avx2"))) void loadRowAvx2(const std::uint8_t* row, int wi
     loadRow(row + static_cast<std::ptrdiff_t>(x) * bytesPerPixel, width - x, bytesPerPixel, out + 4 * x);
 }
 
+// Rounds and stores the two pixels of one pair from eight lanes.
+__attribute__((target("avx2"))) inline void storePair(__m256 sum, std::uint8_t* out)
+{
+    const __m256i rounded =
+        _mm256_cvtps_epi32(_mm256_min_ps(_mm256_max_ps(sum, _mm256_setzero_ps()), _mm256_set1_ps(255.0f)));
+    const __m128i words =
+        _mm_packs_epi32(_mm256_castsi256_si128(rounded), _mm256_extracti128_si256(rounded, 1));
+    const auto packed = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_packus_epi16(words, words)));
+    out[0] = static_cast<std::uint8_t>(packed);
+    out[1] = static_cast<std::uint8_t>(packed >> 8);
+    out[2] = static_cast<std::uint8_t>(packed >> 16);
+    out[3] = static_cast<std::uint8_t>(packed >> 32);
+    out[4] = static_cast<std::uint8_t>(packed >> 40);
+    out[5] = static_cast<std::uint8_t>(packed >> 48);
+}
+
+// Rows are taken Rows at a time: each sum is still one chain in contributor
+// order, but the chains of different rows run side by side instead of each
+// waiting for the latency of the one before.
+template <int Rows>
+__attribute__((target("avx2"))) void horizontalRowsAvx2(const PixelView& source, const Contributors& columns,
+                                                        const PairedColumns& pairs, const PixelView& between,
+                                                        int y, float* rowFloats)
+{
+    const std::size_t rowLength = static_cast<std::size_t>(source.width) * 4;
+    for (int r = 0; r < Rows; ++r)
+        loadRowAvx2(source.rowData(y + r), source.width, source.bytesPerPixel, rowFloats + r * rowLength);
+    std::uint8_t* out[Rows];
+    for (int r = 0; r < Rows; ++r)
+        out[r] = between.rowData(y + r);
+    const int pairCount = static_cast<int>(pairs.first.size()) - 1;
+    for (int p = 0; p < pairCount; ++p) {
+        __m256 sum[Rows];
+        for (int r = 0; r < Rows; ++r)
+            sum[r] = _mm256_setzero_ps();
+        for (int k = pairs.first[p]; k < pairs.first[p + 1]; ++k) {
+            const __m256 w = _mm256_loadu_ps(pairs.weights.data() + 8 * k);
+            const float* left = rowFloats + 4 * pairs.left[k];
+            const float* right = rowFloats + 4 * pairs.right[k];
+            for (int r = 0; r < Rows; ++r) {
+                const __m256 v =
+                    _mm256_set_m128(_mm_loadu_ps(right + r * rowLength), _mm_loadu_ps(left + r * rowLength));
+                sum[r] = _mm256_add_ps(sum[r], _mm256_mul_ps(w, v));
+            }
+        }
+        for (int r = 0; r < Rows; ++r)
+            storePair(sum[r], out[r] + 6 * p);
+    }
+    // An odd last column goes alone.
+    if (2 * pairCount < between.width) {
+        const int i = 2 * pairCount;
+        for (int r = 0; r < Rows; ++r) {
+            __m128 sum = _mm_setzero_ps();
+            for (int k = columns.first[i]; k < columns.first[i + 1]; ++k)
+                sum = _mm_add_ps(sum,
+                                 _mm_mul_ps(_mm_set1_ps(columns.weight[k]),
+                                            _mm_loadu_ps(rowFloats + r * rowLength + 4 * columns.index[k])));
+            const __m128i rounded =
+                _mm_cvtps_epi32(_mm_min_ps(_mm_max_ps(sum, _mm_setzero_ps()), _mm_set1_ps(255.0f)));
+            const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(rounded, rounded), rounded);
+            const auto packed = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
+            std::uint8_t* o = out[r] + 3 * i;
+            o[0] = static_cast<std::uint8_t>(packed);
+            o[1] = static_cast<std::uint8_t>(packed >> 8);
+            o[2] = static_cast<std::uint8_t>(packed >> 16);
+        }
+    }
+}
+
+constexpr int kRowsAtOnce = 4;
+
 __attribute__((target("avx2"))) void horizontalPassAvx2(const PixelView& source, const Contributors& columns,
                                                         const PairedColumns& pairs, const PixelView& between,
                                                         int firstRow, int lastRow,
                                                         std::vector<float>& rowFloats)
 {
-    rowFloats.resize(static_cast<std::size_t>(source.width) * 4);
-    const __m256 zero = _mm256_setzero_ps();
-    const __m256 top = _mm256_set1_ps(255.0f);
-    const int pairCount = static_cast<int>(pairs.first.size()) - 1;
-    for (int y = firstRow; y < lastRow; ++y) {
-        loadRowAvx2(source.rowData(y), source.width, source.bytesPerPixel, rowFloats.data());
-        const float* pixels = rowFloats.data();
-        std::uint8_t* out = between.rowData(y);
-        for (int p = 0; p < pairCount; ++p, out += 6) {
-            __m256 sum = _mm256_setzero_ps();
-            for (int k = pairs.first[p]; k < pairs.first[p + 1]; ++k) {
-                const __m256 v = _mm256_set_m128(_mm_loadu_ps(pixels + 4 * pairs.right[k]),
-                                                 _mm_loadu_ps(pixels + 4 * pairs.left[k]));
-                sum = _mm256_add_ps(sum, _mm256_mul_ps(_mm256_loadu_ps(pairs.weights.data() + 8 * k), v));
-            }
-            const __m256i rounded = _mm256_cvtps_epi32(_mm256_min_ps(_mm256_max_ps(sum, zero), top));
-            const __m128i words =
-                _mm_packs_epi32(_mm256_castsi256_si128(rounded), _mm256_extracti128_si256(rounded, 1));
-            const __m128i bytes = _mm_packus_epi16(words, words);
-            alignas(16) std::uint8_t b[16];
-            _mm_store_si128(reinterpret_cast<__m128i*>(b), bytes);
-            out[0] = b[0];
-            out[1] = b[1];
-            out[2] = b[2];
-            out[3] = b[4];
-            out[4] = b[5];
-            out[5] = b[6];
-        }
-        // An odd last column goes alone.
-        if (2 * pairCount < between.width) {
-            const int i = 2 * pairCount;
-            __m128 sum = _mm_setzero_ps();
-            for (int k = columns.first[i]; k < columns.first[i + 1]; ++k)
-                sum = _mm_add_ps(sum, _mm_mul_ps(_mm_set1_ps(columns.weight[k]),
-                                                 _mm_loadu_ps(pixels + 4 * columns.index[k])));
-            const __m128i rounded =
-                _mm_cvtps_epi32(_mm_min_ps(_mm_max_ps(sum, _mm_setzero_ps()), _mm_set1_ps(255.0f)));
-            const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(rounded, rounded), rounded);
-            const auto packed = static_cast<std::uint32_t>(_mm_cvtsi128_si32(bytes));
-            out[0] = static_cast<std::uint8_t>(packed);
-            out[1] = static_cast<std::uint8_t>(packed >> 8);
-            out[2] = static_cast<std::uint8_t>(packed >> 16);
-        }
-    }
+    rowFloats.resize(static_cast<std::size_t>(source.width) * 4 * kRowsAtOnce);
+    int y = firstRow;
+    for (; y + kRowsAtOnce <= lastRow; y += kRowsAtOnce)
+        horizontalRowsAvx2<kRowsAtOnce>(source, columns, pairs, between, y, rowFloats.data());
+    for (; y < lastRow; ++y)
+        horizontalRowsAvx2<1>(source, columns, pairs, between, y, rowFloats.data());
 }
 
 void horizontalPass(const PixelView& source, const Contributors& columns, const PixelView& between,
@@ -266,7 +315,8 @@ void verticalPass(const PixelView& between, const Contributors& rows, const Pixe
                sums.data(), length);
         std::uint8_t* out = destination.rowData(i);
         if (destination.bytesPerPixel == 3) {
-            for (int e = 0; e < length; ++e)
+            const int done = hasAvx2() ? storeBytesAvx2(sums.data(), out, length) : 0;
+            for (int e = done; e < length; ++e)
                 out[e] = toByte(sums[e]);
         } else {
             for (int x = 0; x < destination.width; ++x, out += 4) {
