@@ -1,6 +1,7 @@
 // The editor: one main window for the whole run.
 #include "app/core/folders.h"
 #include "app/main_window.h"
+#include "app/project_commands.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,6 +42,7 @@ int main(int argc, char** argv)
     StartOptions options;
     options.arguments = QApplication::arguments().mid(1);
     TfrmMain window(options);
+    ProjectCommands project(window);
     window.show();
     return QApplication::exec();
 }

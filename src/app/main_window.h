@@ -107,6 +107,7 @@ public:
     bool TextAttributesCopied = false; // text attributes wait to be pasted
     bool WindowGrown = false;          // the view outgrew its off-screen bitmaps
     bool WelcomeShowing = false;       // the Welcome dialog is open
+    bool JustOpened = false;           // a collage file dialog just closed: no drag starts
     std::string MaskDialogFolder;      // start folder of the mask picture dialog
     std::string MaskDialogFileName;    // file name preset in the mask picture dialog
     std::string CollageOpenFolder;     // start folder of the collage open dialog; empty = Collages
@@ -125,6 +126,12 @@ public:
         int scrollBarHeight = 0;
     };
     const SystemMetrics& systemMetrics() const { return m_metrics; }
+
+    // collage.cfg in the program folder.
+    std::string settingsPath() const;
+    // Repaints the background and the canvas, through the renderer's hook
+    // when there is one.
+    void requestCanvasRepaint();
 
     // The caption for a collage file name: program, name, canvas size, zoom.
     void UpdateCaption(const std::string& fileName);
@@ -218,8 +225,6 @@ private:
     void collectDesktopLayout();
 
     QAction* objectMenuEntry(int slot) const;
-    std::string settingsPath() const;
-    void requestCanvasRepaint();
 
     StartOptions m_options;
     document::Collage m_collage;

@@ -19,6 +19,11 @@ inline constexpr const char* kOpeningCollage = "Status: Opening Collage ... ";
 inline constexpr const char* kOpenCollageTitle = "Open Collage";
 inline constexpr const char* kCollageFilter = "Collage File (*.CLG)";
 
+// The project commands' boxes for a failure nothing below them reported.
+inline constexpr const char* kErrorSavingCollage = "Error saving collage";
+inline constexpr const char* kErrorOpeningCollage = "Error opening collage";
+inline constexpr const char* kErrorCanvasSize = "Error changing the canvas size";
+
 inline constexpr const char* kHidePanel = "Hide Panel";
 inline constexpr const char* kExpandPanel = "Expand Panel";
 

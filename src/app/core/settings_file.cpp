@@ -253,6 +253,18 @@ void WriteMiscSettings(const std::string& path, const MiscSettings& misc)
     ini.save();
 }
 
+void WriteNewCollageKeys(const std::string& path, const NewCollageKeys& keys)
+{
+    IniFile ini(path);
+    constexpr std::string_view s = "New Collage";
+    ini.writeInteger(s, "Collage Size", keys.CollageSize);
+    ini.writeInteger(s, "Orientation", keys.Orientation);
+    ini.writeString(s, "Measure Width", keys.MeasureWidth);
+    ini.writeString(s, "Measure Height", keys.MeasureHeight);
+    ini.writeInteger(s, "Resolution", keys.Resolution);
+    ini.save();
+}
+
 void WriteCheckVideo(const std::string& path, bool shown)
 {
     IniFile ini(path);

@@ -105,6 +105,19 @@ struct StampSelection {
     int lastStampGroup = -1;
 };
 
+// Section "New Collage": what the last New Collage dialog was left with.
+// Written when the dialog is confirmed, never read back: the next dialog of
+// a run starts from the choices kept for the run, the first from 4" x 6".
+struct NewCollageKeys {
+    int CollageSize = 0;       // "Collage Size": the print size index
+    int Orientation = 0;       // "Orientation": 0 Portrait, 1 Landscape
+    std::string MeasureWidth;  // "Measure Width": the width edit's text
+    std::string MeasureHeight; // "Measure Height": the height edit's text
+    int Resolution = 0;        // "Resolution": the resolution index
+
+    friend bool operator==(const NewCollageKeys&, const NewCollageKeys&) = default;
+};
+
 struct Settings {
     DesktopLayout desktop;
     bool showToolbars = true;
@@ -148,6 +161,9 @@ void SaveDesktopSettings(const std::string& path, const Settings& settings);
 // The keys the Miscellaneous Settings dialog saves. "Increase Auto Collage
 // Limit" is always written as 1.
 void WriteMiscSettings(const std::string& path, const MiscSettings& misc);
+
+// The "New Collage" keys, as they stand.
+void WriteNewCollageKeys(const std::string& path, const NewCollageKeys& keys);
 
 // VideoDriver/CheckVideo, written at start-up once the colour note was shown.
 void WriteCheckVideo(const std::string& path, bool shown);

@@ -51,6 +51,13 @@ Answer Prompter::question(QWidget* parent, const QString& text, bool withCancel,
     }
 }
 
+Answer Prompter::warningQuestion(QWidget* parent, const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Warning, caption.isEmpty() ? defaultCaption(BoxKind::Warning) : caption,
+                    text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 QString Prompter::openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                const QString& filter)
 {

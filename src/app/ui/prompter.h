@@ -29,6 +29,9 @@ public:
     virtual Answer question(QWidget* parent, const QString& text, bool withCancel = false,
                             const QString& caption = {});
 
+    // A warning box with Yes and No (a question whose Yes loses something).
+    virtual Answer warningQuestion(QWidget* parent, const QString& text, const QString& caption = {});
+
     // File dialogs: the chosen path, or empty when cancelled.
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                  const QString& filter);
